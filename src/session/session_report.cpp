@@ -1,0 +1,3 @@
+#include "app/reports.h"
+
+int PrintSessionReport(const RunState&) { return kStatusOk; }

@@ -1,0 +1,185 @@
+#include "tool_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <poll.h>
+#include <signal.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+// The one setting that says how the tool is started: the words of
+// RAREDUZUVER_TOOL when it is set (for example "wine /path/rareduzuver.exe"),
+// else the tool this build made.
+std::vector<std::string> ToolCommand() {
+    const char* setting = std::getenv("RAREDUZUVER_TOOL");
+    std::istringstream words(setting && *setting ? setting : RAREDUZUVER_TOOL);
+    std::vector<std::string> command;
+    for (std::string word; words >> word;) command.push_back(word);
+    return command;
+}
+
+constexpr char kKeyListFolder[] = "drive_c/Program Files (x86)/Olverun/TarnuTN3270";
+constexpr int kTimeoutMilliseconds = 120000;
+
+std::string WithoutCarriageReturns(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        out += text[i];
+    }
+    return out;
+}
+
+}  // namespace
+
+bool TestingWindowsBuild() {
+    const char* setting = std::getenv("RAREDUZUVER_WINDOWS");
+    return setting && std::strcmp(setting, "1") == 0;
+}
+
+Sandbox::Sandbox() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "rareduzuver-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    folder_ = pattern;
+    std::filesystem::create_directories(folder_ + "/home");
+    const char* shared = std::getenv("RAREDUZUVER_WINEPREFIX");
+    prefix_ = shared && *shared ? shared : folder_ + "/prefix";
+}
+
+Sandbox::~Sandbox() {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+}
+
+void Sandbox::Write(const std::string& name, const Bytes& bytes) const {
+    std::filesystem::create_directories(std::filesystem::path(folder_ + "/" + name).parent_path());
+    std::ofstream file(folder_ + "/" + name, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!file) throw std::runtime_error("cannot write " + name);
+}
+
+void Sandbox::MakeFolder(const std::string& name) const {
+    std::filesystem::create_directories(folder_ + "/" + name);
+}
+
+void Sandbox::WriteKeyList(const Bytes& bytes) const {
+    std::string folder = prefix_ + "/" + kKeyListFolder;
+    std::filesystem::create_directories(folder);
+    std::ofstream file(folder + "/key.lst", std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!file) throw std::runtime_error("cannot write key.lst");
+}
+
+ToolRun Sandbox::Run(const std::vector<std::string>& arguments) const {
+    std::vector<std::string> words = ToolCommand();
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    std::vector<std::string> environment;
+    for (char** entry = environ; *entry; ++entry) {
+        if (std::strncmp(*entry, "HOME=", 5) != 0 && std::strncmp(*entry, "WINEPREFIX=", 11) != 0) {
+            environment.emplace_back(*entry);
+        }
+    }
+    environment.push_back("HOME=" + folder_ + "/home");
+    environment.push_back("WINEPREFIX=" + prefix_);
+    std::vector<char*> envp;
+    for (std::string& entry : environment) envp.push_back(entry.data());
+    envp.push_back(nullptr);
+
+    int outPipe[2], errPipe[2];
+    if (pipe2(outPipe, O_CLOEXEC) != 0 || pipe2(errPipe, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+    pid_t child = fork();
+    if (child == 0) {
+        dup2(outPipe[1], 1);
+        dup2(errPipe[1], 2);
+        int devnull = open("/dev/null", O_RDONLY);
+        dup2(devnull, 0);
+        if (chdir(folder_.c_str()) != 0) _exit(127);
+        execve(argv[0], argv.data(), envp.data());
+        if (errno == ENOENT) execvpe(argv[0], argv.data(), envp.data());
+        _exit(127);
+    }
+    close(outPipe[1]);
+    close(errPipe[1]);
+
+    ToolRun run;
+    pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
+    std::string* sinks[2] = {&run.out, &run.err};
+    int open = 2;
+    while (open > 0) {
+        int ready = poll(fds, 2, kTimeoutMilliseconds);
+        if (ready == 0) {
+            kill(child, SIGKILL);
+            break;
+        }
+        if (ready < 0 && errno == EINTR) continue;
+        for (int i = 0; i < 2; ++i) {
+            if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
+            char buffer[65536];
+            ssize_t got = read(fds[i].fd, buffer, sizeof buffer);
+            if (got > 0) {
+                sinks[i]->append(buffer, static_cast<std::size_t>(got));
+            } else {
+                close(fds[i].fd);
+                fds[i].fd = -1;
+                --open;
+            }
+        }
+    }
+    for (pollfd& fd : fds) {
+        if (fd.fd >= 0) close(fd.fd);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (WIFEXITED(status)) {
+        run.status = WEXITSTATUS(status);
+    } else if (WIFSIGNALED(status)) {
+        run.signal = WTERMSIG(status);
+    }
+    if (TestingWindowsBuild()) run.out = WithoutCarriageReturns(run.out);
+    return run;
+}
+
+std::string Golden(const std::string& name) {
+    std::ifstream file(std::string(RAREDUZUVER_GOLDEN_DIR) + "/" + name, std::ios::binary);
+    if (!file) ADD_FAILURE() << "missing golden file " << name;
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+void ExpectRun(const ToolRun& run, const std::string& out, int status) {
+    EXPECT_EQ(run.signal, 0) << "the tool died by a signal";
+    EXPECT_EQ(run.err, "") << "the tool wrote to standard error";
+    EXPECT_EQ(run.status, status);
+    EXPECT_EQ(run.out, out);
+}
+
+void ExpectOpenError(const ToolRun& run, const std::string& printedBefore, const std::string& name,
+                     int posixCode, int windowsCode) {
+    std::string head = printedBefore + "Error opening file " + name + "\nrc=";
+    if (!TestingWindowsBuild()) {
+        ExpectRun(run, head + std::to_string(posixCode) + " msg=" + std::strerror(posixCode) + "\n", 8);
+        return;
+    }
+    EXPECT_EQ(run.signal, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.status, 8);
+    ASSERT_EQ(run.out.substr(0, head.size()), head);
+    EXPECT_EQ(std::atoi(run.out.c_str() + head.size()), windowsCode) << run.out;
+}
