@@ -91,15 +91,21 @@ Bytes ToolbarNumberedPast99() {
         .Build();
 }
 
-// Positions outside the image: record 0 sends the walk back 32768 bytes,
-// where every record is all zeros (Action entry 0, length 0); the macro list
-// lies before the image too, so every macro name is empty.
+// Positions before the image: record 1, a separator, sends the walk back
+// 32768 bytes, where every record is all zeros (Action entry 0, length 0);
+// the macro list lies before the image too, so every macro name is empty.
+// Decoys wait where unsigned readings of the two fields would lead.
 Bytes ToolbarWalkingBeforeTheImage() {
     return ImageBuilder()
         .Chars(0, "Tarnu Toolbar V1.26 ")
-        .U8(25, 3)
-        .I16(26, -32768)
-        .U8(28, 1).I16(30, 2).I16(34, -32768).Raw(36, {0x08, 0, 0x08, 3}).I32(48, 4)
+        .U8(25, 4)
+        .I16(26, -32768)  // macro list at 24 - 32768
+        // Record 0 at 28: Macro 0 and Macro 3, length 24.
+        .U8(28, 1).I16(30, 2).I16(34, 24).Raw(36, {0x08, 0, 0x08, 3}).I32(48, 4)
+        // Record 1 at 52: a separator of length -32768.
+        .U8(52, 4).I16(54, 5).I16(58, -32768).I32(72, 6)
+        .Text(32792, "decoy")                            // at 24 + 32768
+        .U8(32820, 4).I16(32822, 99).I16(32826, 0)        // at 52 + 32768
         .Build();
 }
 
