@@ -52,27 +52,27 @@ struct PanelKind {
 };
 
 constexpr PanelKind kToolbar = {
-    "Tarnu Toolbar V1.26 ",
-    "Error, Toolbar file version not known",
-    "\nFormat of BAR file %s\n\n",
-    "Num  Loc  Width  Shift     Type      I  R  Function\n",
-    "---  ---  -----  --------  --------  -  -  -----------------------\n\n",
-    "%02d  %4d  %5d",
-    {PrefixField::Number, PrefixField::X, PrefixField::Width, PrefixField::None},
-    "%-16s <Separator>\n\n",
-    "%-16s %-8s  %-8s  %d  %d  %.*s\n",
+    .magic = "Tarnu Toolbar V1.26 ",
+    .versionMessage = "Error, Toolbar file version not known",
+    .firstHeading = "\nFormat of BAR file %s\n\n",
+    .columnHeading = "Num  Loc  Width  Shift     Type      I  R  Function\n",
+    .ruleLine = "---  ---  -----  --------  --------  -  -  -----------------------\n\n",
+    .prefixFormat = "%02d  %4d  %5d",
+    .prefixFields = {PrefixField::Number, PrefixField::X, PrefixField::Width, PrefixField::None},
+    .separatorFormat = "%-16s <Separator>\n\n",
+    .bindingFormat = "%-16s %-8s  %-8s  %d  %d  %.*s\n",
 };
 
 constexpr PanelKind kKeypad = {
-    "Tarnu KeyPad V1.26  ",
-    "Error, KeyPad file version not known",
-    "\nFormat of PAD file %s\n\n",
-    "Num   X    Y  Width  Shift     Type      I  R  Function\n",
-    "---  ---  --- -----  --------  --------  -  -  -----------------------\n\n",
-    "%02d   %3d  %3d %5d",
-    {PrefixField::Number, PrefixField::X, PrefixField::Y, PrefixField::Width},
-    "%-20s <Separator>\n\n",
-    "%-20s %-8s  %-8s  %d  %d  %.*s\n",
+    .magic = "Tarnu KeyPad V1.26  ",
+    .versionMessage = "Error, KeyPad file version not known",
+    .firstHeading = "\nFormat of PAD file %s\n\n",
+    .columnHeading = "Num   X    Y  Width  Shift     Type      I  R  Function\n",
+    .ruleLine = "---  ---  --- -----  --------  --------  -  -  -----------------------\n\n",
+    .prefixFormat = "%02d   %3d  %3d %5d",
+    .prefixFields = {PrefixField::Number, PrefixField::X, PrefixField::Y, PrefixField::Width},
+    .separatorFormat = "%-20s <Separator>\n\n",
+    .bindingFormat = "%-20s %-8s  %-8s  %d  %d  %.*s\n",
 };
 
 // Longest text a field can print: a record number below 255 (three
@@ -118,12 +118,15 @@ constexpr int UsedFields(const PanelKind& kind) {
     return count;
 }
 
+// The prefix buffer holds the widest prefix of either kind (24 and 32
+// characters) and its NUL, so no value is ever cut.
 constexpr std::size_t kPrefixRoom = 33;
 
 static_assert(WidestPrefix(kToolbar) == 24 && WidestPrefix(kKeypad) == 32);
 static_assert(WidestPrefix(kToolbar) < kPrefixRoom && WidestPrefix(kKeypad) < kPrefixRoom);
 static_assert(ConversionCount(kToolbar.prefixFormat) == UsedFields(kToolbar));
 static_assert(ConversionCount(kKeypad.prefixFormat) == UsedFields(kKeypad));
+
 // A version text is compared on all 20 bytes; a NUL inside would mean a
 // trailing blank went missing.
 constexpr bool FillsTwentyBytes(const char (&magic)[21]) {
@@ -162,6 +165,8 @@ int PrintPanelListing(const RunState& run, const PanelKind& kind) {
     std::int64_t start = kFirstRecord;
     for (int number = 0; number < count; ++number) {
         const ButtonRecord record = ReadButtonRecord(image, start);
+        // All four fields are passed; a format with three conversions
+        // leaves the last one unread.
         const PrefixField* fields = kind.prefixFields;
         char prefix[kPrefixRoom];
         std::snprintf(prefix, sizeof prefix, kind.prefixFormat, FieldValue(fields[0], number, record),
