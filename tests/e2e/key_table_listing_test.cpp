@@ -22,24 +22,24 @@ std::string Renamed(std::string text, const std::string& from, const std::string
 
 TEST(KeyTableListing, WholeTableWithTheBuiltInFunctionList) {
     Sandbox sandbox;
-    sandbox.Write("office.key", OfficeKeyTable(KeyVersion::V1_26));
+    sandbox.Write("office.key", OfficeKeyTable(KeyVersion::V1_26).Build());
     ExpectRun(sandbox.Run({"office.key"}), Golden("keys/office_v126.txt"), 0);
     // V1.01 has the same 119 keys and the same place for the macro names.
-    sandbox.Write("office.key", OfficeKeyTable(KeyVersion::V1_01));
+    sandbox.Write("office.key", OfficeKeyTable(KeyVersion::V1_01).Build());
     ExpectRun(sandbox.Run({"office.key"}), Golden("keys/office_v126.txt"), 0);
 }
 
 TEST(KeyTableListing, V100TableWithALoadedFunctionList) {
     Sandbox sandbox;
     sandbox.WriteKeyList(SmallKeyList());
-    sandbox.Write("small.key", SmallV100KeyTable());
+    sandbox.Write("small.key", SmallV100KeyTable().Build());
     ExpectRun(sandbox.Run({"small.key"}), Golden("keys/small_v100.txt"), 0);
 }
 
 TEST(KeyTableListing, AnyLetterCaseOfTheExtensionIsAKeyTable) {
     Sandbox sandbox;
     for (const std::string name : {"x.key", "x.Key", "x.KEY"}) {
-        sandbox.Write(name, OfficeKeyTable());
+        sandbox.Write(name, OfficeKeyTable().Build());
         ExpectRun(sandbox.Run({name}), Renamed(Golden("keys/office_v126.txt"), "office.key", name), 0);
     }
 }
@@ -74,7 +74,7 @@ TEST(KeyTableReports, InvalidKeyListIsRefusedBeforeAnythingElse) {
         {"empty file", Bytes{}},
     };
     Sandbox sandbox;
-    sandbox.Write("good.key", OfficeKeyTable());
+    sandbox.Write("good.key", OfficeKeyTable().Build());
     sandbox.Write("bad.key", Bytes{});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);

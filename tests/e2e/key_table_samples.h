@@ -11,8 +11,9 @@ inline const std::string kNoKeyList =
     "Error opening file c:\\Program Files (x86)\\Olverun\\TarnuTN3270\\key.lst\n";
 
 // A full keyboard for the built-in function list: PF keys, editing keys,
-// characters, macros and every kind of cell a listing can meet.
-inline Bytes OfficeKeyTable(KeyVersion version = KeyVersion::V1_26) {
+// characters, macros and every kind of cell a listing can meet. Tests may
+// bind more before they build it.
+inline KeyTableBuilder OfficeKeyTable(KeyVersion version = KeyVersion::V1_26) {
     KeyTableBuilder table(version);
     table.Bind(0, Shift::Normal, Action(1))   // Escape: Clear
         .Bind(0, Shift::Shift, Edit(21));     // Reset
@@ -74,7 +75,7 @@ inline Bytes OfficeKeyTable(KeyVersion version = KeyVersion::V1_26) {
             .Bind(118, Shift::Normal, Oper(63))   // Local: NextScreen
             .Bind(118, Shift::Alt, Oper(58));     // NextActiveSession
     }
-    return table.Macros({"logon", "logoff", "", "a_macro_name_much_wider_than_its_column"}).Build();
+    return table.Macros({"logon", "logoff", "", "a_macro_name_much_wider_than_its_column"});
 }
 
 // A function list of eight entries; its bytes 20 to 23 are not blanks,
@@ -90,7 +91,7 @@ inline Bytes SmallKeyList() {
 
 // A V1.00 table read with SmallKeyList: names from the loaded list, table
 // positions past their table, and macros found from offset 952.
-inline Bytes SmallV100KeyTable() {
+inline KeyTableBuilder SmallV100KeyTable() {
     return KeyTableBuilder(KeyVersion::V1_00)
         .Bind(0, Shift::Normal, Action(1))    // Clear
         .Bind(13, Shift::Normal, Oper(0))     // Print
@@ -105,6 +106,5 @@ inline Bytes SmallV100KeyTable() {
         .Bind(115, Shift::Normal, Macro(0))   // Lock-Dot, the last key of V1.00
         .Bind(115, Shift::Shift, Macro(1))
         .Bind(115, Shift::Alt, Char('.'))
-        .Macros({"logon", "logoff"})
-        .Build();
+        .Macros({"logon", "logoff"});
 }
