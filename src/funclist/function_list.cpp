@@ -14,26 +14,39 @@ constexpr std::int64_t kFirstTableOffset = 35;
 constexpr std::int64_t kEntrySize = 160;
 constexpr std::int64_t kNameOffset = 2;
 
-// Reads key.lst into `block`; false when it cannot be opened or read.
-bool ReadInstalledList(const RunState& run, OwnedBlock& block) {
+enum class ListFile { Unopened, Read, NoMemory };
+
+// Reads key.lst into `block`. A read that fails counts as a failed open:
+// the built-in list takes the file's place.
+ListFile ReadInstalledList(const RunState& run, OwnedBlock& block) {
     const FunctionListSource& source = run.functionListSource;
-    if (source.origin == FunctionListSource::Missing) return false;
+    if (source.origin == FunctionListSource::Missing) return ListFile::Unopened;
     if (source.origin == FunctionListSource::Bytes) {
         block.reset(AllocateZeroedBlock(kImageSize));
-        if (!block) return false;
+        if (!block) return ListFile::NoMemory;
         if (source.size) {
             std::memcpy(block.get(), source.bytes,
                         source.size < std::size_t(kImageSize) ? source.size : std::size_t(kImageSize));
         }
-        return true;
+        return ListFile::Read;
     }
     FileHandle handle;
-    if (!OpenInstalledFile(kFunctionListPath, &handle)) return false;
+    if (!OpenInstalledFile(kFunctionListPath, &handle)) return ListFile::Unopened;
     block.reset(AllocateZeroedBlock(kImageSize));
-    bool read = block && ReadWholeFile(handle, block.get(), kImageSize);
+    if (!block) {
+        CloseFile(handle);
+        return ListFile::NoMemory;
+    }
+    bool read = ReadWholeFile(handle, block.get(), kImageSize);
     CloseFile(handle);
     if (!read) block.reset();
-    return read;
+    return read ? ListFile::Read : ListFile::Unopened;
+}
+
+int RefuseWithoutMemory(const RunState& run) {
+    int code = LastErrorCode();
+    std::fprintf(run.out, "Error opening file %s\nrc=%d msg=%s", kFunctionListPath, code, SystemErrorText(code));
+    return kStatusError;
 }
 
 TextView TableName(const FunctionList& list, std::int64_t tableStart, std::uint8_t index) {
@@ -44,25 +57,24 @@ TextView TableName(const FunctionList& list, std::int64_t tableStart, std::uint8
 
 int LoadFunctionList(const RunState& run, FunctionList& list) {
     OwnedBlock block;
-    if (ReadInstalledList(run, block)) {
-        list.image.bytes = block.get();
-        if (!HasVersionText(list.image, kFunctionListVersion)) {
-            std::fprintf(run.out, "Invalid KEY.LST key table\n");
-            return kStatusError;
-        }
-    } else {
-        std::fprintf(run.out, "Error opening file %s\n", kFunctionListPath);
-        block.reset(AllocateZeroedBlock(kImageSize));
-        if (!block) {
-            int code = LastErrorCode();
-            std::fprintf(run.out, "Error opening file %s\nrc=%d msg=%s", kFunctionListPath, code,
-                         SystemErrorText(code));
-            return kStatusError;
-        }
-        BuildBuiltinFunctionList(block.get());
-        list.image.bytes = block.get();
+    switch (ReadInstalledList(run, block)) {
+        case ListFile::Read:
+            if (!HasVersionText(FileImage{block.get()}, kFunctionListVersion)) {
+                std::fprintf(run.out, "Invalid KEY.LST key table\n");
+                return kStatusError;
+            }
+            break;
+        case ListFile::NoMemory:
+            return RefuseWithoutMemory(run);
+        case ListFile::Unopened:
+            std::fprintf(run.out, "Error opening file %s\n", kFunctionListPath);
+            block.reset(AllocateZeroedBlock(kImageSize));
+            if (!block) return RefuseWithoutMemory(run);
+            BuildBuiltinFunctionList(block.get());
+            break;
     }
     list.block = std::move(block);
+    list.image.bytes = list.block.get();
     list.actionStart = kFirstTableOffset;
     list.editStart = list.actionStart + ReadI16(list.image, 26);
     list.operStart = list.editStart + ReadI16(list.image, 28);

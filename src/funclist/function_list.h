@@ -21,8 +21,8 @@ struct FunctionList {
 };
 
 // Makes `list` from key.lst (or the built-in list when key.lst cannot be
-// opened or read, after the line "Error opening file %s\n"). Returns
-// kStatusError after "Invalid KEY.LST key table\n", else kStatusOk.
+// opened or read, after the line "Error opening file %s\n"). Returns kStatusError
+// after "Invalid KEY.LST key table\n", else kStatusOk.
 int LoadFunctionList(const RunState& run, FunctionList& list);
 
 // Writes the built-in function list into a zero-filled block of

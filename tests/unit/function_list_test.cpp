@@ -71,9 +71,10 @@ TEST(LookupFunctionName, BuiltinListIsSearchedByPositionAlone) {
     EXPECT_EQ(loaded.Printed(), "Error opening file c:\\Program Files (x86)\\Olverun\\TarnuTN3270\\key.lst\n");
     struct Case { std::uint8_t type, index; const char* name; };
     for (const Case& c : {Case{0, 0, "Attention"}, Case{0, 30, "SysRequest"}, Case{0, 49, "PF36"},
-                          Case{0, 50, "Backspace"}, Case{0, 116, "Capture"}, Case{0, 180, ""},
-                          Case{0, 255, ""}, Case{1, 0, "Backspace"}, Case{1, 65, "CopyTruncate"},
-                          Case{1, 66, "Capture"}, Case{1, 130, ""}, Case{3, 0, "Capture"},
+                          Case{0, 50, "Backspace"}, Case{0, 115, "CopyTruncate"}, Case{0, 116, "Capture"},
+                          Case{0, 179, "NextScreen"}, Case{0, 180, ""}, Case{0, 255, ""},
+                          Case{1, 0, "Backspace"}, Case{1, 65, "CopyTruncate"}, Case{1, 66, "Capture"},
+                          Case{1, 129, "NextScreen"}, Case{1, 130, ""}, Case{3, 0, "Capture"},
                           Case{3, 63, "NextScreen"}, Case{3, 64, ""}, Case{3, 255, ""},
                           Case{2, 65, "A"}, Case{2, 0, ""}, Case{5, 7, ""}, Case{14, 1, ""},
                           Case{15, 9, ""}}) {
@@ -111,6 +112,19 @@ TEST(LoadFunctionList, HeaderSizesPlaceTheTables) {
     EXPECT_EQ(loaded.Name(0, 0), "First");
     EXPECT_EQ(loaded.Name(1, 0), "EditZero");
     EXPECT_EQ(loaded.Name(3, 1), "OperOne");
+}
+
+TEST(LoadFunctionList, LoadedNamesRunToTheirNul) {
+    // A name that fills its 30-byte field and runs on into the description
+    // is shown whole; so is one ending exactly at the field's last byte.
+    Bytes list = ImageBuilder().Chars(0, "Tarnu Keylist V1.00 ").I16(26, 320).I16(28, 0)
+                     .Text(35 + 2, std::string(40, 'n'))
+                     .Text(35 + 160 + 2, std::string(29, 'w')).Build();
+    LoadedList loaded(&list);
+    ASSERT_EQ(loaded.status, kStatusOk);
+    EXPECT_EQ(loaded.Name(0, 0), std::string(40, 'n'));
+    EXPECT_EQ(loaded.Name(0, 1), std::string(29, 'w'));
+    EXPECT_EQ(loaded.Name(1, 0), "");
 }
 
 TEST(LoadFunctionList, NegativeAndHugeSizesStayInsideTheBlock) {
