@@ -36,10 +36,31 @@ inline constexpr int kColorSlots = 25;
 
 // Slots 8 to 15 have no name and are never shown.
 inline constexpr char ColorSlotNames[kColorSlots][20] = {
-    "Black", "Blue", "Red", "Pink", "Green", "Turquoise", "Yellow", "White",
-    "",      "",     "",    "",     "",      "",          "",       "",
-    "Low Unprotected", "High Unprotected", "Low Protected", "High Protected",
-    "Default Color", "Status Bar", "Horizontal Rule", "Vertical Rule", "Screen Border",
+    "Black",             // 0
+    "Blue",              // 1
+    "Red",               // 2
+    "Pink",              // 3
+    "Green",             // 4
+    "Turquoise",         // 5
+    "Yellow",            // 6
+    "White",             // 7
+    "",                  // 8
+    "",                  // 9
+    "",                  // 10
+    "",                  // 11
+    "",                  // 12
+    "",                  // 13
+    "",                  // 14
+    "",                  // 15
+    "Low Unprotected",   // 16
+    "High Unprotected",  // 17
+    "Low Protected",     // 18
+    "High Protected",    // 19
+    "Default Color",     // 20
+    "Status Bar",        // 21
+    "Horizontal Rule",   // 22
+    "Vertical Rule",     // 23
+    "Screen Border",     // 24
 };
 
 // One printer setup per terminal model, six records of 51 bytes in a row.
@@ -61,7 +82,14 @@ static_assert(PrintSetup::values + PrintSetup::valueCount == PrintSetup::size);
 inline constexpr int kPrintSetupsStart = 2073;
 inline constexpr int kPrintSetupCount = 6;
 
-inline constexpr char ModelNames[kPrintSetupCount][10] = {"Mod 2", "Mod 3", "Mod 4", "Mod 5", "User", "PC"};
+inline constexpr char ModelNames[kPrintSetupCount][10] = {
+    "Mod 2",
+    "Mod 3",
+    "Mod 4",
+    "Mod 5",
+    "User",
+    "PC",
+};
 
 // A section header is printed as it stands: an empty line, the title line
 // of 56 characters, an empty line.
@@ -89,56 +117,57 @@ enum class EntryType : std::uint8_t { Section, Setting, Blank };
 
 struct SessionEntry {
     EntryType type;
-    const char* label;        // a setting's label without its colon; a section's header
-    std::int32_t offset;      // file offset of the field (of the first number of a pair)
+    const char* label;          // a setting's label without its colon; a section's header
+    std::int32_t offset;        // file offset of the field (of the first number of a pair)
     SettingKind kind;
-    std::int32_t width;       // a number's bytes, a text's room, a pair's bytes per number
-    const char* choices;      // comma-separated items, counted from 0
-    std::uint8_t mask;        // the bits of a byte that count
+    std::int32_t width;         // a number's bytes, a text's room, a pair's bytes per number
+    const char* choices;        // comma-separated items, counted from 0; empty but for choices
+    std::uint8_t mask;          // the bits of a byte that count
     std::int32_t secondOffset;  // where a pair's second number lies
 };
 
 // Row makers, so that each row reads like a line of the file layout.
 constexpr SessionEntry Section(int number) {
-    return {EntryType::Section, SectionHeaders[number], 0, SettingKind::Text, 0, nullptr, 0, 0};
+    return {EntryType::Section, SectionHeaders[number], 0, SettingKind::Text, 0, "", 0, 0};
 }
-constexpr SessionEntry Blank() { return {EntryType::Blank, nullptr, 0, SettingKind::Text, 0, nullptr, 0, 0}; }
+constexpr SessionEntry Blank() { return {EntryType::Blank, "", 0, SettingKind::Text, 0, "", 0, 0}; }
 constexpr SessionEntry Text(const char* label, int offset, int room) {
-    return {EntryType::Setting, label, offset, SettingKind::Text, room, nullptr, 0xFF, 0};
+    return {EntryType::Setting, label, offset, SettingKind::Text, room, "", 0xFF, 0};
 }
 constexpr SessionEntry YesNo(const char* label, int offset) {
-    return {EntryType::Setting, label, offset, SettingKind::YesNo, 1, nullptr, 0xFF, 0};
+    return {EntryType::Setting, label, offset, SettingKind::YesNo, 1, "", 0xFF, 0};
 }
 // One bit of a byte that holds several flags.
 constexpr SessionEntry FlagBit(const char* label, int offset, std::uint8_t mask) {
-    return {EntryType::Setting, label, offset, SettingKind::YesNo, 1, nullptr, mask, 0};
+    return {EntryType::Setting, label, offset, SettingKind::YesNo, 1, "", mask, 0};
 }
 constexpr SessionEntry Number(const char* label, int offset, int width) {
-    return {EntryType::Setting, label, offset, SettingKind::Number, width, nullptr, 0xFF, 0};
+    return {EntryType::Setting, label, offset, SettingKind::Number, width, "", 0xFF, 0};
 }
 // A one-byte number held in the low bits of its byte.
 constexpr SessionEntry MaskedNumber(const char* label, int offset, std::uint8_t mask) {
-    return {EntryType::Setting, label, offset, SettingKind::Number, 1, nullptr, mask, 0};
+    return {EntryType::Setting, label, offset, SettingKind::Number, 1, "", mask, 0};
 }
 constexpr SessionEntry Choice(const char* label, int offset, const char* choices) {
     return {EntryType::Setting, label, offset, SettingKind::Choice, 1, choices, 0xFF, 0};
 }
 // Two signed 32-bit numbers, one after the other.
 constexpr SessionEntry Pair(const char* label, int offset) {
-    return {EntryType::Setting, label, offset, SettingKind::Pair, 4, nullptr, 0xFF, offset + 4};
+    return {EntryType::Setting, label, offset, SettingKind::Pair, 4, "", 0xFF, offset + 4};
 }
 // A slot's entries in the two colour number arrays, widened to 32 bits.
 constexpr SessionEntry ColorPair(int slot) {
-    return {EntryType::Setting, ColorSlotNames[slot], kFirstColorNumbers + slot, SettingKind::Pair, 1,
-            nullptr,            0xFF,                 kSecondColorNumbers + slot};
+    return {EntryType::Setting, ColorSlotNames[slot], kFirstColorNumbers + slot,
+            SettingKind::Pair,  1,                    "",
+            0xFF,               kSecondColorNumbers + slot};
 }
 constexpr SessionEntry Swatch(const char* label, int number) {
-    return {EntryType::Setting, label, kSwatchesStart + kSwatchSize * number, SettingKind::Color, kSwatchSize,
-            nullptr,            0xFF,  0};
+    return {EntryType::Setting, label, kSwatchesStart + kSwatchSize * number, SettingKind::Color, kSwatchSize, "",
+            0xFF,               0};
 }
 constexpr SessionEntry Setup(int model) {
     return {EntryType::Setting, ModelNames[model], kPrintSetupsStart + PrintSetup::size * model,
-            SettingKind::PrintSetup, PrintSetup::size, nullptr, 0xFF, 0};
+            SettingKind::PrintSetup, PrintSetup::size, "", 0xFF, 0};
 }
 
 inline constexpr char kCursorShapes[] = "Horizontal,Vertical";
@@ -384,7 +413,7 @@ constexpr bool SectionsInOrder() {
     int next = 0;
     for (const SessionEntry* entry = SessionProfile; entry != std::end(SessionProfile); ++entry) {
         if (entry->type != EntryType::Section) continue;
-        if (entry->label != SectionHeaders[next++]) return false;
+        if (!SameText(entry->label, SectionHeaders[next++])) return false;
         if (entry + 1 == std::end(SessionProfile) || entry[1].type != EntryType::Setting) return false;
     }
     return SessionProfile[0].type == EntryType::Section && next == kSectionCount;
@@ -427,7 +456,7 @@ constexpr bool SettingIsWellFormed(const SessionEntry& entry) {
     }
     if (entry.kind == SettingKind::Number && entry.width != 1 && entry.width != 2 && entry.width != 4) return false;
     if (entry.kind == SettingKind::Pair && entry.width != 1 && entry.width != 4) return false;
-    if ((entry.kind == SettingKind::Choice) != (entry.choices != nullptr)) return false;
+    if ((entry.kind == SettingKind::Choice) != (entry.choices[0] != 0)) return false;
     for (int which = 0; which < SpanCount(entry); ++which) {
         Span span = SpanOf(entry, which);
         if (span.size <= 0 || span.start < kSessionProfileStart || span.start + span.size > kSessionFieldsEnd) {

@@ -87,7 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
         Change{"unread gaps and unused colour slots",
                [](SessionBuilder& p) {
                    for (const ByteRange& range : UnreadSessionRanges()) {
-                       p.Image().Fill(static_cast<std::size_t>(range.offset), static_cast<std::size_t>(range.count), 0x11);
+                       auto offset = static_cast<std::size_t>(range.offset);
+                       p.Image().Fill(offset, static_cast<std::size_t>(range.count), 0x11);
                    }
                }},
         Change{"bytes after a text's NUL",
@@ -153,7 +154,8 @@ INSTANTIATE_TEST_SUITE_P(
         Rendering{"print setup name without NUL shows 32 characters",
                   [](ImageBuilder& b) { b.Fill(2328, 33, 'n').U8(2328 + 50, 255); },
                   Header("Print") + Line("PC", kEmptySetup,
-                                         std::string(1, '\'').append(32, 'n').append("' orient=0 twoup=0 0,0,0,0 0,0,0,0 0,0,0,0 0,0,0,255"))},
+                                         std::string(1, '\'').append(32, 'n').append(
+                                             "' orient=0 twoup=0 0,0,0,0 0,0,0,0 0,0,0,0 0,0,0,255"))},
         Rendering{"last item of a choice", [](ImageBuilder& b) { b.U8(743, 6); },
                   Header("Cursor Options") + Line("Normal Cursor Size", "1 Line", "Block")},
         Rendering{"choice byte beyond its list shows its number",
@@ -179,7 +181,8 @@ TEST(SessionComparison, ChoiceBeyondItsListDependsOnlyOnTheByte) {
     alsoSeven.Set("Ruler", 7);
     eight.Set("Ruler", 8);
     ExpectRun(Compare(sandbox, seven.Build(), alsoSeven.Build()), kTitle + kIdentical, 0);
-    ExpectRun(Compare(sandbox, seven.Build(), eight.Build()), kTitle + Header("Cursor Options") + Line("Ruler", "7", "8"), 0);
+    ExpectRun(Compare(sandbox, seven.Build(), eight.Build()),
+              kTitle + Header("Cursor Options") + Line("Ruler", "7", "8"), 0);
 }
 
 }  // namespace
