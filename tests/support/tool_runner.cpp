@@ -87,6 +87,13 @@ Sandbox::Sandbox() {
     const char* shared = std::getenv("RAREDUZUVER_WINEPREFIX");
     sharedPrefix_ = shared && *shared;
     prefix_ = sharedPrefix_ ? shared : folder_ + "/prefix";
+    // A prefix of its own would cost every Sandbox Wine's seconds-long boot
+    // and leave its server and services running.
+    if (TestingWindowsBuild() && !sharedPrefix_) {
+        std::filesystem::remove_all(folder_);
+        throw std::runtime_error("the Windows build runs in a booted Wine prefix: set RAREDUZUVER_WINEPREFIX "
+                                 "(see tests/wine/suite.sh)");
+    }
     // A shared prefix may still hold the key.lst of an earlier test (one
     // that crashed, say): every Sandbox starts without one.
     if (sharedPrefix_) RemoveKeyList();
@@ -207,6 +214,7 @@ ToolRun Sandbox::Run(const std::vector<std::string>& arguments) const {
         run.signal = WTERMSIG(status);
     }
     if (killed) ADD_FAILURE() << "the tool did not end within " << kTimeoutMilliseconds / 1000 << " s";
+    run.rawOut = run.out;
     if (TestingWindowsBuild()) run.out = WithoutCarriageReturns(run.out);
     return run;
 }

@@ -16,6 +16,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 struct ToolRun {
     std::string out;    // standard output, CRLF line ends read as LF
+    std::string rawOut; // standard output as written, line ends untouched
     std::string err;    // standard error: always expected empty
     int status = -1;    // exit status, or -1 after a death by signal
     int signal = 0;     // the signal that ended the tool, if any
