@@ -1,5 +1,11 @@
 # Thin front end over the CMake presets.
-.PHONY: all release demo test clean
+.PHONY: all release windows dist demo test clean
+
+# The Windows suite needs the mingw-w64 cross compiler and Wine.
+WINDOWS_TOOLS := $(shell command -v x86_64-w64-mingw32-g++ >/dev/null 2>&1 && \
+                   command -v wine >/dev/null 2>&1 && command -v wineserver >/dev/null 2>&1 && echo yes)
+WINDOWS_SKIPPED := Windows suite SKIPPED: x86_64-w64-mingw32-g++ or wine is not installed \
+                   (apt-get install g++-mingw-w64-x86-64 wine wine64)
 
 all: release
 
@@ -7,16 +13,37 @@ release:
 	cmake --preset release
 	cmake --build --preset release
 
+# The Windows executable, build/windows/rareduzuver.exe.
+windows:
+	cmake --preset windows
+	cmake --build --preset windows
+
+# The zip for users: the executable and the README, in build/windows/dist.
+dist: windows
+	cpack --preset windows
+
 demo: release
 	./build/release/rareduzuver
 
+# The native suites (release, then debug-asan) and, where the tools are
+# installed, the Windows suite: the end-to-end tests once more against the
+# .exe under Wine, run by the release ctest as the tests "windows.*".
 test:
-	cmake --preset release
+ifeq ($(WINDOWS_TOOLS),yes)
+	$(MAKE) windows
+	cmake --preset release -DRAREDUZUVER_WINDOWS_SUITE=ON
+else
+	@echo "$(WINDOWS_SKIPPED)"
+	cmake --preset release -DRAREDUZUVER_WINDOWS_SUITE=OFF
+endif
 	cmake --build --preset release
 	ctest --preset release
 	cmake --preset debug-asan
 	cmake --build --preset debug-asan
 	ctest --preset debug-asan
+ifneq ($(WINDOWS_TOOLS),yes)
+	@echo "$(WINDOWS_SKIPPED)"
+endif
 
 clean:
 	rm -rf build
