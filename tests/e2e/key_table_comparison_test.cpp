@@ -22,9 +22,7 @@ std::string Comparing(const std::string& first, const std::string& second) {
 }
 
 ToolRun Compare(const Sandbox& sandbox, const Bytes& first, const Bytes& second) {
-    sandbox.Write("a.key", first);
-    sandbox.Write("b.key", second);
-    return sandbox.Run({"a.key", "b.key"});
+    return ComparePair(sandbox, "key", first, second);
 }
 
 TEST(KeyTableComparison, EqualRenderingsGiveOnlyTheVerdict) {

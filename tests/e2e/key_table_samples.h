@@ -6,10 +6,6 @@
 #include "key_list_builder.h"
 #include "key_table_builder.h"
 
-// The first line of every key table report when key.lst is absent.
-inline const std::string kNoKeyList =
-    "Error opening file c:\\Program Files (x86)\\Olverun\\TarnuTN3270\\key.lst\n";
-
 // A full keyboard for the built-in function list: PF keys, editing keys,
 // characters, macros and every kind of cell a listing can meet. Tests may
 // bind more before they build it.

@@ -14,7 +14,6 @@ namespace {
 
 using namespace panels;
 
-const std::string kNoKeyList = "Error opening file c:\\Program Files (x86)\\Olverun\\TarnuTN3270\\key.lst\n";
 const std::string kInvalidKeyList = "Invalid KEY.LST key table\n";
 const std::string kToolbarVersion = "Error, Toolbar file version not known";
 const std::string kKeypadVersion = "Error, KeyPad file version not known";

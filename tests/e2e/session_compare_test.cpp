@@ -30,9 +30,7 @@ std::string Line(const std::string& label, const std::string& first, const std::
 }
 
 ToolRun Compare(const Sandbox& sandbox, const Bytes& first, const Bytes& second) {
-    sandbox.Write("a.ses", first);
-    sandbox.Write("b.ses", second);
-    return sandbox.Run({"a.ses", "b.ses"});
+    return ComparePair(sandbox, "ses", first, second);
 }
 
 TEST(SessionComparison, ProfileWithItselfOrACopyIsIdentical) {

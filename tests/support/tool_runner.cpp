@@ -289,3 +289,9 @@ void ExpectOpenError(const ToolRun& run, const std::string& printedBefore, const
     ASSERT_EQ(run.out.substr(0, head.size()), head);
     EXPECT_EQ(std::atoi(run.out.c_str() + head.size()), windowsCode) << run.out;
 }
+
+ToolRun ComparePair(const Sandbox& sandbox, const std::string& extension, const Bytes& first, const Bytes& second) {
+    sandbox.Write("a." + extension, first);
+    sandbox.Write("b." + extension, second);
+    return sandbox.Run({"a." + extension, "b." + extension});
+}

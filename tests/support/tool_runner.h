@@ -80,6 +80,12 @@ bool TestingWindowsBuild();
 
 // The path where the tool looks for key.lst, as it prints it.
 inline constexpr char kInstalledKeyListPath[] = "c:\\Program Files (x86)\\Olverun\\TarnuTN3270\\key.lst";
+// The first line of every key table, toolbar and keypad report when key.lst
+// is absent.
+inline const std::string kNoKeyList = std::string("Error opening file ") + kInstalledKeyListPath + "\n";
+
+// Writes two files a.<extension> and b.<extension> and compares them.
+ToolRun ComparePair(const Sandbox& sandbox, const std::string& extension, const Bytes& first, const Bytes& second);
 
 // The text of a golden file in tests/golden.
 std::string Golden(const std::string& name);
