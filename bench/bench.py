@@ -38,13 +38,11 @@ def cases(work):
     for name in sorted(os.listdir(EXAMPLES)) if os.path.isdir(EXAMPLES) else []:
         if name.rsplit(".", 1)[-1].lower() in ("ses", "key", "bar", "pad"):
             found.append((name, [os.path.join(EXAMPLES, name)]))
-    by_kind = {}
-    for name, paths in found:
-        by_kind.setdefault(name.rsplit(".", 1)[-1].lower(), []).append(paths[0])
-    for kind in ("ses", "key"):
-        files = [p for p in by_kind.get(kind, []) if "v100" not in os.path.basename(p).lower()]
-        if len(files) >= 2:
-            found.append(("compare " + " ".join(os.path.basename(p) for p in files[:2]), files[:2]))
+    # The two comparisons the examples are made for.
+    for first, second in (("office.ses", "branch.ses"), ("office.key", "branch.key")):
+        paths = [os.path.join(EXAMPLES, first), os.path.join(EXAMPLES, second)]
+        if all(os.path.exists(p) for p in paths):
+            found.append((f"compare {first} {second}", paths))
     worst = os.path.join(work, "worst.key")
     worst_case_key_table(worst)
     found.append(("worst case 100000-byte key table", [worst]))
@@ -91,8 +89,8 @@ def main():
         for label, files in cases(work):
             tool_argv = [tool] + files
             cat_argv = [cat] + files
-            tool, cat_ = paired_runs(os.path.abspath(args.runner), args.pairs, tool_argv, cat_argv, env)
-            rows.append((label, tool[0], cat_[0], tool[1], cat_[1], tool[2], cat_[2], callgrind(tool_argv, env)))
+            mine, floor = paired_runs(os.path.abspath(args.runner), args.pairs, tool_argv, cat_argv, env)
+            rows.append((label, mine[0], floor[0], mine[1], floor[1], mine[2], floor[2], callgrind(tool_argv, env)))
     print(f"{'case':<44} {'wall us':>8} {'cat us':>8} {'ratio':>6} {'cpu us':>7} {'cat us':>7} "
           f"{'ratio':>6} {'rss KiB':>8} {'cat KiB':>8} {'instructions':>13}")
     for label, tw, cw, tc, cc, tr, cr, ins in rows:

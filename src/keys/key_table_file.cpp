@@ -4,6 +4,7 @@
 #include "keys/key_table_file.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -36,10 +37,24 @@ KeyTableStart BeginKeyTableReport(const RunState& run, FunctionList& list) {
 
 void RenderKeyCell(const FunctionList& list, FileImage image, std::int64_t offset,
                    std::int64_t macroListStart, CellText& text) {
+    // "%-8s  %d  %d  %-24s", laid out by hand: this runs for every cell of
+    // every listing, and the flags are single digits.
     BindingCell cell = ReadBindingCell(image, offset);
     TextView function = LookupFunctionName(list, cell.type, cell.index, image, macroListStart);
-    int length = std::snprintf(text.chars, sizeof text.chars, "%-8s  %d  %d  %-24.*s",
-                               FunctionTypeNames[cell.type], cell.iFlag, cell.rFlag, function.length,
-                               function.data);
-    text.length = length < kCellTextRoom ? length : kCellTextRoom - 1;
+    char* at = text.chars;
+    auto put = [&at](const char* data, std::size_t length, std::size_t width) {
+        std::memcpy(at, data, length);
+        at += length;
+        if (length < width) {
+            std::memset(at, ' ', width - length);
+            at += width - length;
+        }
+    };
+    const char* type = FunctionTypeNames[cell.type];
+    put(type, std::strlen(type), 8);
+    const char flags[] = {' ', ' ', static_cast<char>('0' + cell.iFlag), ' ', ' ',
+                          static_cast<char>('0' + cell.rFlag), ' ', ' '};
+    put(flags, sizeof flags, 0);
+    put(function.data, static_cast<std::size_t>(function.length), 24);
+    text.length = static_cast<int>(at - text.chars);
 }

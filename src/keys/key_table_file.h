@@ -55,7 +55,7 @@ KeyTableStart BeginKeyTableReport(const RunState& run, FunctionList& list);
 // One cell as every key table row shows it, "%-8s  %d  %d  %-24s": type
 // name, I flag, R flag and the function text, padded but never cut. The
 // longest text is a macro name running to the end of its image.
-inline constexpr int kCellTextRoom = 8 + 2 + 1 + 2 + 1 + 2 + static_cast<int>(kImageSize) + 4 + 1;
+inline constexpr int kCellTextRoom = 8 + 2 + 1 + 2 + 1 + 2 + static_cast<int>(kImageSize) + 4;
 
 struct CellText {
     char chars[kCellTextRoom];

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <string>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -65,23 +66,28 @@ bool OpenInstalledFile(const char* windowsPath, FileHandle* handle) {
 }
 
 bool ReadWholeFile(FileHandle handle, void* buffer, std::uint32_t size) {
-    int fd = DescriptorOf(handle);
-    auto* out = static_cast<char*>(buffer);
-    std::uint32_t done = 0;
-    while (done < size) {
-        ssize_t got = read(fd, out + done, size - done);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            return Fail(errno);
-        }
-        if (got == 0) break;
-        done += static_cast<std::uint32_t>(got);
-    }
-    return true;
+    // One read, as on Windows: a regular file gives all it holds, up to
+    // `size`, at once.
+    ssize_t got;
+    do {
+        got = read(DescriptorOf(handle), buffer, size);
+    } while (got < 0 && errno == EINTR);
+    return got >= 0 || Fail(errno);
 }
 
 void CloseFile(FileHandle handle) { close(DescriptorOf(handle)); }
 
+#if defined(__SANITIZE_ADDRESS__)
+#define RAREDUZUVER_HEAP_BLOCKS 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define RAREDUZUVER_HEAP_BLOCKS 1
+#endif
+#endif
+
+#ifdef RAREDUZUVER_HEAP_BLOCKS
+// Under AddressSanitizer blocks come from the heap, where a read one byte
+// outside a block is caught; whole pages would hide it.
 std::uint8_t* AllocateZeroedBlock(std::size_t size) {
     auto* block = static_cast<std::uint8_t*>(std::calloc(1, size));
     if (!block) Fail(ENOMEM);
@@ -89,6 +95,26 @@ std::uint8_t* AllocateZeroedBlock(std::size_t size) {
 }
 
 void ReleaseBlock(std::uint8_t* block) { std::free(block); }
+#else
+// Anonymous pages come zero-filled from the system and cost nothing until
+// touched: a block of which a short file fills one page costs one page.
+std::uint8_t* AllocateZeroedBlock(std::size_t size) {
+    void* block = mmap(nullptr, size + sizeof(std::size_t), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (block == MAP_FAILED) {
+        Fail(ENOMEM);
+        return nullptr;
+    }
+    // The size goes in front of the block, for its release.
+    *static_cast<std::size_t*>(block) = size + sizeof(std::size_t);
+    return static_cast<std::uint8_t*>(block) + sizeof(std::size_t);
+}
+
+void ReleaseBlock(std::uint8_t* block) {
+    if (!block) return;
+    void* start = block - sizeof(std::size_t);
+    munmap(start, *static_cast<std::size_t*>(start));
+}
+#endif
 
 int LastErrorCode() { return lastError; }
 
